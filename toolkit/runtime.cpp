@@ -133,34 +133,38 @@ void EnterExecutableFolder() {
   SetCurrentDirectoryW(path.c_str());
 }
 
-void ResolveBindings() {
+}  // namespace
+
+std::string detail::ResolveBindings() {
   State& state = TheState();
+  state.bindings.clear();
   for (const WindowDefinition& window : state.program.windows) {
     for (const UnitDefinition& unit : window.units) {
       for (const EventBinding& binding : unit.bindings) {
         Routine routine = nullptr;
         for (const NamedRoutine& named : state.program.routines) {
-          if (std::strcmp(named.name, binding.routine) == 0) {
-            if (routine != nullptr) Fatal(std::string("the routine name is taken twice: ") + named.name);
-            routine = named.routine;
-          }
+          if (std::strcmp(named.name, binding.routine) != 0) continue;
+          if (routine != nullptr) return std::string("two routines are named ") + named.name;
+          routine = named.routine;
         }
-        if (routine == nullptr) Fatal(std::string("no routine is named ") + binding.routine);
+        if (routine == nullptr) return std::string("no routine is named ") + binding.routine;
         const auto key = std::make_tuple(window.id, unit.id, binding.event);
         if (!state.bindings.emplace(key, routine).second) {
-          Fatal(std::string("an event of unit ") + unit.name + " is bound twice");
+          return "event " + std::to_string(binding.event) + " of unit " + unit.name + " is bound twice";
         }
       }
     }
   }
+  return {};
 }
 
+namespace {
 }  // namespace
 
 void InitToolkit() {
   if (!TheState().installed) Fatal("no program is installed");
   EnterExecutableFolder();
-  ResolveBindings();
+  if (const std::string error = ResolveBindings(); !error.empty()) Fatal(error);
 }
 
 void ShutdownToolkit() {

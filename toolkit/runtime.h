@@ -51,6 +51,10 @@ LiveUnit* UnitOfHandle(HWND hwnd);
 
 bool MessageLoopRunning();
 
+// Resolves the installed program's event bindings to its routines; the
+// empty text on success, else what is wrong.
+std::string ResolveBindings();
+
 // Builds a window from its definition (LoadWindow without the fatal report).
 bool BuildWindow(WindowId window, std::string* error);
 
