@@ -1,0 +1,137 @@
+// A small Windows helper for the end-to-end tests, run under the same Wine
+// as Tarnwick.exe. It reads the running main window's state the way another
+// process can, and plays the parts the tests need:
+//   ui_probe text           the speed box's text (UTF-8)
+//   ui_probe focus          the class of the control that has the focus
+//   ui_probe selection      the speed box's selection, "start end"
+//   ui_probe clipboard TEXT puts TEXT (UTF-8) on the clipboard
+//   ui_probe keylog FILE    shows a window "TarnwickKeyLog" and appends each
+//                           key-down it gets to FILE ("vk shift"); Escape
+//                           closes it
+#include <windows.h>
+#include <shellapi.h>
+
+#include <cstdio>
+#include <cstring>
+#include <string>
+#include <vector>
+
+namespace {
+
+std::wstring Widen(const char* utf8) {
+  const int n = MultiByteToWideChar(CP_UTF8, 0, utf8, -1, nullptr, 0);
+  std::wstring wide(static_cast<std::size_t>(n > 0 ? n : 1), L'\0');
+  MultiByteToWideChar(CP_UTF8, 0, utf8, -1, wide.data(), n);
+  wide.resize(wide.size() - 1);
+  return wide;
+}
+
+std::string Narrow(const std::wstring& text) {
+  const int n = WideCharToMultiByte(CP_UTF8, 0, text.c_str(), -1, nullptr, 0, nullptr, nullptr);
+  std::string narrow(static_cast<std::size_t>(n > 0 ? n : 1), '\0');
+  WideCharToMultiByte(CP_UTF8, 0, text.c_str(), -1, narrow.data(), n, nullptr, nullptr);
+  narrow.resize(narrow.size() - 1);
+  return narrow;
+}
+
+void PrintUtf8(const std::wstring& text) {
+  std::fputs(Narrow(text).c_str(), stdout);
+  std::fputs("\n", stdout);
+}
+
+HWND MainWindow() { return FindWindowW(L"TarnwickWindow", L"Tarnwick"); }
+HWND SpeedBox() { return FindWindowExW(MainWindow(), nullptr, L"Edit", nullptr); }
+
+HANDLE logFile = INVALID_HANDLE_VALUE;
+
+LRESULT CALLBACK KeyLogProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
+  if (message == WM_KEYDOWN || message == WM_SYSKEYDOWN) {
+    if (wParam == VK_ESCAPE) {
+      DestroyWindow(hwnd);
+      return 0;
+    }
+    char line[64];
+    const int n = std::snprintf(line, sizeof line, "%u %d\n", static_cast<unsigned>(wParam),
+                                GetKeyState(VK_SHIFT) < 0 ? 1 : 0);
+    DWORD written = 0;
+    WriteFile(logFile, line, static_cast<DWORD>(n), &written, nullptr);
+    return 0;
+  }
+  if (message == WM_DESTROY) PostQuitMessage(0);
+  return DefWindowProcW(hwnd, message, wParam, lParam);
+}
+
+int KeyLog(const char* file) {
+  logFile = CreateFileW(Widen(file).c_str(), FILE_APPEND_DATA, FILE_SHARE_READ, nullptr, CREATE_ALWAYS,
+                        FILE_ATTRIBUTE_NORMAL, nullptr);
+  if (logFile == INVALID_HANDLE_VALUE) return 2;
+  WNDCLASSW wc{};
+  wc.lpfnWndProc = KeyLogProc;
+  wc.hInstance = GetModuleHandleW(nullptr);
+  wc.lpszClassName = L"TarnwickKeyLog";
+  wc.hbrBackground = GetSysColorBrush(COLOR_WINDOW);
+  RegisterClassW(&wc);
+  HWND hwnd = CreateWindowExW(0, L"TarnwickKeyLog", L"TarnwickKeyLog", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 40, 40,
+                              200, 100, nullptr, nullptr, wc.hInstance, nullptr);
+  if (hwnd == nullptr) return 2;
+  MSG msg;
+  while (GetMessageW(&msg, nullptr, 0, 0) > 0) {
+    TranslateMessage(&msg);
+    DispatchMessageW(&msg);
+  }
+  CloseHandle(logFile);
+  return 0;
+}
+
+int SetClipboard(const char* utf8) {
+  const std::wstring text = Widen(utf8);
+  if (!OpenClipboard(nullptr)) return 2;
+  EmptyClipboard();
+  HGLOBAL block = GlobalAlloc(GMEM_MOVEABLE, (text.size() + 1) * sizeof(wchar_t));
+  std::memcpy(GlobalLock(block), text.c_str(), (text.size() + 1) * sizeof(wchar_t));
+  GlobalUnlock(block);
+  SetClipboardData(CF_UNICODETEXT, block);
+  CloseClipboard();
+  return 0;
+}
+
+}  // namespace
+
+int main() {
+  // The narrow argv would pass through the ANSI code page and lose text.
+  int argc = 0;
+  wchar_t** wide = CommandLineToArgvW(GetCommandLineW(), &argc);
+  std::vector<std::string> args;
+  for (int i = 0; i < argc; ++i) args.push_back(Narrow(wide[i]));
+  std::vector<const char*> pointers;
+  for (const std::string& arg : args) pointers.push_back(arg.c_str());
+  const char* const* argv = pointers.data();
+  if (argc < 2) return 2;
+  const std::string command = argv[1];
+  if (command == "keylog" && argc == 3) return KeyLog(argv[2]);
+  if (command == "clipboard" && argc == 3) return SetClipboard(argv[2]);
+  HWND edit = SpeedBox();
+  if (edit == nullptr) return 3;
+  if (command == "text") {
+    wchar_t text[512] = {};
+    SendMessageW(edit, WM_GETTEXT, 512, reinterpret_cast<LPARAM>(text));
+    PrintUtf8(text);
+    return 0;
+  }
+  if (command == "selection") {
+    DWORD start = 0, end = 0;
+    SendMessageW(edit, EM_GETSEL, reinterpret_cast<WPARAM>(&start), reinterpret_cast<LPARAM>(&end));
+    std::printf("%lu %lu\n", start, end);
+    return 0;
+  }
+  if (command == "focus") {
+    GUITHREADINFO info{};
+    info.cbSize = sizeof info;
+    GetGUIThreadInfo(GetWindowThreadProcessId(MainWindow(), nullptr), &info);
+    wchar_t name[64] = L"none";
+    if (info.hwndFocus) GetClassNameW(info.hwndFocus, name, 64);
+    PrintUtf8(name);
+    return 0;
+  }
+  return 2;
+}
