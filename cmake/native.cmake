@@ -4,11 +4,9 @@ set(TARNWICK_SANITIZERS -fsanitize=address,undefined -fno-sanitize-recover=all -
 target_compile_options(tarnwick_core PUBLIC ${TARNWICK_SANITIZERS})
 target_link_options(tarnwick_core PUBLIC ${TARNWICK_SANITIZERS})
 
-if(BUILD_TESTING)
-  add_subdirectory(tests/native)
-endif()
-
-option(TARNWICK_FUZZ "Build the libFuzzer targets (clang only)" OFF)
+option(TARNWICK_FUZZ "Build the libFuzzer targets (clang only) instead of the unit tests" OFF)
 if(TARNWICK_FUZZ)
   add_subdirectory(tests/fuzz)
+elseif(BUILD_TESTING)
+  add_subdirectory(tests/native)
 endif()
