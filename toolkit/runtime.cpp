@@ -239,10 +239,12 @@ char* ReadUnitProperty(WindowId window, UnitId unit, int property, int /*part*/)
   if (property == prop::kDialogFileName && PropertiesOf<CommonDlgProperties>(*live->def)) {
     return CopyToBlock(live->fileName);
   }
+  if (property == prop::kEditText && live->hwnd != nullptr && PropertiesOf<EditBoxProperties>(*live->def)) {
+    return CopyToBlock(live->text);
+  }
   const char* stored = StoredText(*live, property);
   if (stored == nullptr) return nullptr;
-  // Captions and the edit box's text are read from the platform window: what
-  // the unit shows at this moment, characters just typed included.
+  // Captions are read from the platform window: what the unit shows now.
   const bool live_text = property != prop::kTag && live->hwnd != nullptr;
   return CopyToBlock(live_text ? WindowTextUtf8(live->hwnd) : std::string(stored));
 }

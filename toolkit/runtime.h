@@ -20,6 +20,9 @@ struct LiveUnit {
   HWND hwnd = nullptr;
   std::string fileName;  // CommonDlg: the file name, replaced by each confirmed dialog
   HBRUSH background = nullptr;  // EditBox: its solid background brush, owned
+  // EditBox: the text the box shows, kept current from its change
+  // notifications, so that a read costs no round trip through the control.
+  std::string text;
 };
 
 struct LiveWindow {

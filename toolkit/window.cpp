@@ -168,6 +168,7 @@ LRESULT OnCommand(LiveWindow& window, WPARAM wParam, LPARAM lParam) {
     RaiseEvent(id, unit->def->id, event::kButtonClicked);
   } else if (const auto* edit = PropertiesOf<EditBoxProperties>(*unit->def)) {
     if (code == EN_CHANGE) {
+      unit->text = WindowTextUtf8(unit->hwnd);
       RaiseEvent(id, unit->def->id, event::kEditChanged);
     } else if (code == EN_KILLFOCUS) {
       if (edit->inputMode == kIntegerInput) NormaliseIntegerBox(unit->hwnd);
@@ -421,6 +422,7 @@ HWND CreateEditBox(LiveUnit& unit, const EditBoxProperties& props) {
     SetWindowPos(edit, nullptr, 0, 0, 0, 0,
                  SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE | SWP_FRAMECHANGED);
   }
+  unit.text = WindowTextUtf8(edit);
   unit.background = CreateSolidBrush(ColourOf(props.backColor));
   if (props.inputMode == kIntegerInput) AttachIntegerInput(edit);
   return edit;
