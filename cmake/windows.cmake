@@ -10,6 +10,8 @@ endif()
 
 add_library(tarnwick_toolkit STATIC
   toolkit/edit_box.cpp
+  toolkit/export_ops.cpp
+  toolkit/file_write.cpp
   toolkit/hotkey.cpp
   toolkit/input.cpp
   toolkit/runtime.cpp
@@ -33,7 +35,9 @@ set(TARNWICK_RESOURCES ${CMAKE_SOURCE_DIR}/app/tarnwick.rc)
 set_source_files_properties(${TARNWICK_RESOURCES} PROPERTIES OBJECT_DEPENDS
   "${CMAKE_SOURCE_DIR}/app/tarnwick.ico;${CMAKE_SOURCE_DIR}/app/tarnwick.manifest")
 
-add_executable(Tarnwick WIN32 app/entry.cpp ${TARNWICK_RESOURCES})
+include(cmake/source_package.cmake)
+
+add_executable(Tarnwick WIN32 app/entry.cpp ${TARNWICK_RESOURCES} ${TARNWICK_PACKAGE_RESOURCE})
 target_compile_options(Tarnwick PRIVATE ${TARNWICK_WARNINGS})
 target_link_libraries(Tarnwick PRIVATE tarnwick_program)
 target_link_options(Tarnwick PRIVATE ${TARNWICK_LINK_FLAGS})

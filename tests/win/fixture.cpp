@@ -53,3 +53,35 @@ POINT Cursor() {
 }
 
 }  // namespace testing_support
+
+#include "tests/win/helper_process.h"
+
+namespace testing_support {
+
+Holder::Holder(const std::wstring& argument)
+    : held_(CreateEventW(nullptr, TRUE, FALSE, L"TarnwickTestHeld")),
+      release_(CreateEventW(nullptr, TRUE, FALSE, L"TarnwickTestRelease")) {
+  ResetEvent(held_);
+  ResetEvent(release_);
+  wchar_t exe[MAX_PATH] = {};
+  GetModuleFileNameW(nullptr, exe, MAX_PATH);
+  std::wstring command = L"\"" + std::wstring(exe) + L"\" " + argument;
+  STARTUPINFOW startup{};
+  startup.cb = sizeof startup;
+  if (CreateProcessW(exe, command.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup, &process_)) {
+    holding_ = WaitForSingleObject(held_, 30000) == WAIT_OBJECT_0;
+  }
+}
+
+Holder::~Holder() {
+  SetEvent(release_);
+  if (process_.hProcess != nullptr) {
+    WaitForSingleObject(process_.hProcess, 30000);
+    CloseHandle(process_.hThread);
+    CloseHandle(process_.hProcess);
+  }
+  CloseHandle(held_);
+  CloseHandle(release_);
+}
+
+}  // namespace testing_support

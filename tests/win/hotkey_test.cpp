@@ -10,6 +10,7 @@
 #include "app/main_window.h"
 #include "nudge/hotkeys.h"
 #include "tests/win/fixture.h"
+#include "tests/win/helper_process.h"
 #include "toolkit/hotkey.h"
 #include "toolkit/toolkit.h"
 
@@ -117,16 +118,8 @@ TEST(Hotkeys, TheLatestTargetReceivesEveryHotkeyAndOnlyTheFirstWindowIsTakenOver
 
 TEST(Hotkeys, ARefusedKeyUsesUpItsIdentifierAndTheOthersStillWork) {
   // Another process holds the bare Up arrow.
-  wchar_t exe[MAX_PATH] = {};
-  GetModuleFileNameW(nullptr, exe, MAX_PATH);
-  std::wstring command = L"\"" + std::wstring(exe) + L"\" --hold-key=" + std::to_wstring(VK_UP);
-  HANDLE held = CreateEventW(nullptr, TRUE, FALSE, L"TarnwickTestHeld");
-  HANDLE release = CreateEventW(nullptr, TRUE, FALSE, L"TarnwickTestRelease");
-  STARTUPINFOW startup{};
-  startup.cb = sizeof startup;
-  PROCESS_INFORMATION holder{};
-  ASSERT_TRUE(CreateProcessW(exe, command.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup, &holder));
-  ASSERT_EQ(WaitForSingleObject(held, 30000), WAIT_OBJECT_0);
+  Holder holder(L"--hold-key=" + std::to_wstring(VK_UP));
+  ASSERT_TRUE(holder.Holding());
 
   LoadTarnwick();
   EXPECT_EQ(upHotkeyId, 0);
@@ -144,13 +137,6 @@ TEST(Hotkeys, ARefusedKeyUsesUpItsIdentifierAndTheOthersStillWork) {
   SendMessageW(Unit(main_window::标签1), WM_UNIT_FEEDBACK, 0, 0);
   EXPECT_EQ(Cursor().x, 500);
   EXPECT_EQ(Cursor().y, 450);
-
-  SetEvent(release);
-  WaitForSingleObject(holder.hProcess, 30000);
-  CloseHandle(holder.hThread);
-  CloseHandle(holder.hProcess);
-  CloseHandle(held);
-  CloseHandle(release);
 }
 
 }  // namespace

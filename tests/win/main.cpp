@@ -5,6 +5,8 @@
 //   --hold-key=VK                    hold the bare key as a hotkey until
 //                                    the event "TarnwickTestRelease" is set;
 //                                    "TarnwickTestHeld" is set once held
+//   --hold-file=PATH                 the same for a file opened without
+//                                    sharing
 #include <windows.h>
 
 #include <gtest/gtest.h>
@@ -34,16 +36,34 @@ int ReportWorkingDirectory(const std::string& file) {
   return 0;
 }
 
-int HoldKey(UINT virtualKey) {
+// Holds something until the test lets go.
+template <typename Take, typename Give>
+int Hold(Take take, Give give) {
   HANDLE held = CreateEventW(nullptr, TRUE, FALSE, L"TarnwickTestHeld");
   HANDLE release = CreateEventW(nullptr, TRUE, FALSE, L"TarnwickTestRelease");
-  if (!RegisterHotKey(nullptr, 1, 0, virtualKey)) return 2;
+  if (!take()) return 2;
   SetEvent(held);
   WaitForSingleObject(release, 60000);
-  UnregisterHotKey(nullptr, 1);
+  give();
   CloseHandle(held);
   CloseHandle(release);
   return 0;
+}
+
+int HoldKey(UINT virtualKey) {
+  return Hold([&] { return RegisterHotKey(nullptr, 1, 0, virtualKey) != FALSE; },
+              [] { UnregisterHotKey(nullptr, 1); });
+}
+
+int HoldFile(const std::string& path) {
+  HANDLE file = INVALID_HANDLE_VALUE;
+  return Hold(
+      [&] {
+        file = CreateFileW(toolkit::Widen(path).c_str(), GENERIC_READ | GENERIC_WRITE, 0, nullptr, OPEN_EXISTING,
+                           FILE_ATTRIBUTE_NORMAL, nullptr);
+        return file != INVALID_HANDLE_VALUE;
+      },
+      [&] { CloseHandle(file); });
 }
 
 }  // namespace
@@ -53,6 +73,7 @@ int main(int argc, char** argv) {
     const std::string arg = argv[i];
     if (arg.rfind("--report-working-directory=", 0) == 0) return ReportWorkingDirectory(arg.substr(27));
     if (arg.rfind("--hold-key=", 0) == 0) return HoldKey(static_cast<UINT>(std::atoi(arg.c_str() + 11)));
+    if (arg.rfind("--hold-file=", 0) == 0) return HoldFile(arg.substr(12));
   }
   testing::InitGoogleTest(&argc, argv);
   return RUN_ALL_TESTS();
