@@ -1,15 +1,26 @@
 """The headless demonstration: starts Tarnwick.exe on the private display,
-takes a screenshot, presses the four arrows, and closes it with Esc."""
+takes a screenshot, presses the four arrows, clicks the export button and
+saves the source package, and closes the window with Esc."""
 import os
 import sys
 
 sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "tests", "e2e"))
 
-from harness import Tarnwick, move_pointer, pointer, wait_for  # noqa: E402
+from harness import ARTEFACTS, Tarnwick, move_pointer, pointer, probe, run, wait_for  # noqa: E402
+
+
+def probe_or_none(*args):
+    try:
+        return probe(*args)
+    except RuntimeError:
+        return None
 
 
 def main():
-    app = Tarnwick()
+    log = os.path.join(ARTEFACTS, "demo-browser.log")
+    if os.path.exists(log):
+        os.remove(log)
+    app = Tarnwick(extra_env={"TARNWICK_BROWSER_LOG": log})
     x, y, width, height = app.geometry()
     print(f"Tarnwick is showing its {width}x{height} window at ({x}, {y}).")
     shot = app.screenshot("demo.png")
@@ -21,6 +32,27 @@ def main():
         app.key(key)
         wait_for(lambda: pointer() != before, timeout=5)
         print(f"  {key:<5} -> pointer at {pointer()}")
+
+    package = os.path.join(ARTEFACTS, "demo-package.zip")
+    if os.path.exists(package):
+        os.remove(package)
+    left, top, right, bottom = (int(v) for v in probe("button").split())
+    run("xdotool", "mousemove", str((left + right) // 2), str((top + bottom) // 2))
+    wait_for(lambda: pointer() == ((left + right) // 2, (top + bottom) // 2), timeout=5)
+    run("xdotool", "click", "1")
+    print("Clicked the export button.")
+    if wait_for(lambda: probe_or_none("dialog-name") is not None, timeout=20):
+        print(f"  The save dialog offers \"{probe('dialog-name')}\".")
+        probe("dialog-name-set", "Z:" + package.replace("/", "\\"))
+        dialog = [w for w in run("xdotool", "search", "--all", "--onlyvisible", "--pid", str(app.process.pid),
+                                 "--name", ".*").split() if w != app.window]
+        run("xdotool", "windowfocus", "--sync", dialog[0])
+        run("xdotool", "key", "Return")
+        if wait_for(lambda: os.path.exists(package), timeout=20):
+            print(f"  Saved the source package: {package}, {os.path.getsize(package):,} bytes.")
+    if os.path.exists(log):
+        with open(log) as f:
+            print(f"  The browser was asked to open: {', '.join(f.read().split())}")
 
     code = app.close_with_esc()
     print(f"Esc closed the window; exit code {code}.")

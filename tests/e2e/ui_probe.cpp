@@ -5,6 +5,13 @@
 //   ui_probe focus          the class of the control that has the focus
 //   ui_probe selection      the speed box's selection, "start end"
 //   ui_probe clipboard TEXT puts TEXT (UTF-8) on the clipboard
+//   ui_probe button         the export button's screen rectangle, "l t r b"
+//   ui_probe dialog-name    the file name shown by the open save dialog
+//   ui_probe dialog-name-set TEXT   puts TEXT in the dialog's file name box
+//   ui_probe dialog-skin    "skinned N plain M": the dialog's buttons, edit
+//                           and combo boxes with and without the skin
+//   ui_probe message        the text of the open message box
+//   ui_probe hold FILE      holds FILE open without sharing until killed
 //   ui_probe keylog FILE    shows a window "TarnwickKeyLog" and appends each
 //                           key-down it gets to FILE ("vk shift"); Escape
 //                           closes it
@@ -40,6 +47,48 @@ void PrintUtf8(const std::wstring& text) {
 }
 
 HWND MainWindow() { return FindWindowW(L"TarnwickWindow", L"Tarnwick"); }
+
+constexpr int kFileNameCombo = 0x47C;  // cmb13
+constexpr int kFileNameEdit = 0x480;   // edt1
+constexpr int kMessageText = 0xFFFF;
+
+// A visible dialog owned by the main window that has the given control.
+HWND OwnedDialogWith(int control) {
+  HWND owner = MainWindow();
+  for (HWND dialog = FindWindowExW(nullptr, nullptr, L"#32770", nullptr); dialog;
+       dialog = FindWindowExW(nullptr, dialog, L"#32770", nullptr)) {
+    if (IsWindowVisible(dialog) && GetWindow(dialog, GW_OWNER) == owner && GetDlgItem(dialog, control)) return dialog;
+  }
+  return nullptr;
+}
+
+HWND FileNameBox(HWND dialog) {
+  HWND box = GetDlgItem(dialog, kFileNameCombo);
+  return box ? box : GetDlgItem(dialog, kFileNameEdit);
+}
+
+std::wstring TextOf(HWND hwnd) {
+  wchar_t text[1024] = {};
+  SendMessageW(hwnd, WM_GETTEXT, 1024, reinterpret_cast<LPARAM>(text));
+  return text;
+}
+
+struct SkinCount {
+  int skinned = 0;
+  int plain = 0;
+};
+
+BOOL CALLBACK CountSkin(HWND hwnd, LPARAM param) {
+  auto* count = reinterpret_cast<SkinCount*>(param);
+  wchar_t name[32] = {};
+  GetClassNameW(hwnd, name, 32);
+  const bool button = lstrcmpiW(name, L"Button") == 0;
+  const auto kind = GetWindowLongW(hwnd, GWL_STYLE) & BS_TYPEMASK;
+  const bool affected = (button && kind != BS_OWNERDRAW) || lstrcmpiW(name, L"Edit") == 0 ||
+                        lstrcmpiW(name, L"ComboBox") == 0;
+  if (affected) ++(GetPropW(hwnd, L"Tarnwick.Skin") ? count->skinned : count->plain);
+  return TRUE;
+}
 HWND SpeedBox() { return FindWindowExW(MainWindow(), nullptr, L"Edit", nullptr); }
 
 HANDLE logFile = INVALID_HANDLE_VALUE;
@@ -110,6 +159,48 @@ int main() {
   const std::string command = argv[1];
   if (command == "keylog" && argc == 3) return KeyLog(argv[2]);
   if (command == "clipboard" && argc == 3) return SetClipboard(argv[2]);
+  if (command == "hold" && argc == 3) {
+    HANDLE file = CreateFileW(Widen(argv[2]).c_str(), GENERIC_READ | GENERIC_WRITE, 0, nullptr, OPEN_EXISTING,
+                              FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (file == INVALID_HANDLE_VALUE) return 2;
+    std::puts("holding");
+    std::fflush(stdout);
+    Sleep(INFINITE);
+    return 0;
+  }
+  if (command.rfind("dialog-", 0) == 0) {
+    HWND dialog = OwnedDialogWith(kFileNameCombo);
+    if (dialog == nullptr) dialog = OwnedDialogWith(kFileNameEdit);
+    if (dialog == nullptr) return 3;
+    if (command == "dialog-name") {
+      PrintUtf8(TextOf(FileNameBox(dialog)));
+      return 0;
+    }
+    if (command == "dialog-name-set" && argc == 3) {
+      SendMessageW(FileNameBox(dialog), WM_SETTEXT, 0, reinterpret_cast<LPARAM>(Widen(argv[2]).c_str()));
+      return 0;
+    }
+    if (command == "dialog-skin") {
+      SkinCount count;
+      EnumChildWindows(dialog, CountSkin, reinterpret_cast<LPARAM>(&count));
+      std::printf("skinned %d plain %d\n", count.skinned, count.plain);
+      return 0;
+    }
+    return 2;
+  }
+  if (command == "message") {
+    HWND box = OwnedDialogWith(kMessageText);
+    if (box == nullptr) return 3;
+    PrintUtf8(TextOf(GetDlgItem(box, kMessageText)));
+    return 0;
+  }
+  if (command == "button") {
+    HWND button = FindWindowExW(MainWindow(), nullptr, L"Button", nullptr);
+    RECT rect{};
+    if (button == nullptr || !GetWindowRect(button, &rect)) return 3;
+    std::printf("%ld %ld %ld %ld\n", rect.left, rect.top, rect.right, rect.bottom);
+    return 0;
+  }
   HWND edit = SpeedBox();
   if (edit == nullptr) return 3;
   if (command == "text") {
