@@ -9,6 +9,7 @@ if(MINGW)
 endif()
 
 add_library(tarnwick_toolkit STATIC
+  toolkit/dpi.cpp
   toolkit/edit_box.cpp
   toolkit/export_ops.cpp
   toolkit/file_write.cpp

@@ -31,6 +31,8 @@ struct LiveWindow {
   HWND hwnd = nullptr;
   bool eventsOpen = false;
   HWND lastFocus = nullptr;  // the control that had the focus when the window was deactivated
+  UINT dpi = 96;             // the DPI the window is laid out for
+  HFONT font = nullptr;      // the default GUI font at that DPI (owned unless the stock font)
 };
 
 template <typename T>

@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "toolkit/dpi.h"
 #include "toolkit/runtime.h"
 #include "toolkit/text.h"
 #include "toolkit/toolkit.h"
@@ -27,7 +28,9 @@ COLORREF ColourOf(Colour colour) {
   return colour == kButtonFace ? GetSysColor(COLOR_BTNFACE) : static_cast<COLORREF>(colour & 0xFFFFFF);
 }
 
-HFONT GuiFont() { return static_cast<HFONT>(GetStockObject(DEFAULT_GUI_FONT)); }
+HFONT FontOf(const LiveUnit& unit) {
+  return unit.window->font ? unit.window->font : static_cast<HFONT>(GetStockObject(DEFAULT_GUI_FONT));
+}
 
 LiveUnit* UnitFromCreateParams(HWND hwnd, LPARAM lParam) {
   auto* unit = static_cast<LiveUnit*>(reinterpret_cast<CREATESTRUCTW*>(lParam)->lpCreateParams);
@@ -178,6 +181,34 @@ LRESULT OnCommand(LiveWindow& window, WPARAM wParam, LPARAM lParam) {
   return 0;
 }
 
+void SetIcons(HWND hwnd, UINT dpi);
+void EnsureLineHeight(const LiveUnit& unit);
+
+// Lays the window out again for a new DPI: the same window scaled, at the
+// place the system suggests. Controls keep their text and the focus.
+void ApplyDpi(LiveWindow& window, UINT dpi, const RECT& suggested) {
+  const HFONT old = window.font;
+  window.dpi = dpi;
+  window.font = GuiFontForDpi(dpi);
+  const CommonProperties& common = window.units[0].def->common;
+  SetWindowPos(window.hwnd, nullptr, suggested.left, suggested.top, Scale(common.width, dpi),
+               Scale(common.height, dpi), SWP_NOZORDER | SWP_NOACTIVATE);
+  SendMessageW(window.hwnd, WM_SETFONT, reinterpret_cast<WPARAM>(window.font), FALSE);
+  SetIcons(window.hwnd, dpi);
+  for (std::size_t i = 1; i < window.units.size(); ++i) {
+    LiveUnit& unit = window.units[i];
+    if (unit.hwnd == nullptr) continue;
+    const CommonProperties& c = unit.def->common;
+    SetWindowPos(unit.hwnd, nullptr, Scale(c.left, dpi), Scale(c.top, dpi), Scale(c.width, dpi),
+                 Scale(c.height, dpi), SWP_NOZORDER | SWP_NOACTIVATE);
+    SendMessageW(unit.hwnd, WM_SETFONT, reinterpret_cast<WPARAM>(window.font), TRUE);
+    const auto* edit = PropertiesOf<EditBoxProperties>(*unit.def);
+    if (edit != nullptr && !edit->multiLine) EnsureLineHeight(unit);
+  }
+  if (OwnsFont(old)) DeleteObject(old);
+  RedrawWindow(window.hwnd, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_ALLCHILDREN);
+}
+
 LRESULT CALLBACK MainWindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
   if (message == WM_NCCREATE) UnitFromCreateParams(hwnd, lParam);
   LiveUnit* self = StoredUnit(hwnd);
@@ -221,6 +252,9 @@ LRESULT CALLBACK MainWindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM l
       SetBkColor(dc, ColourOf(edit->backColor));
       return reinterpret_cast<LRESULT>(unit->background);
     }
+    case WM_DPICHANGED:
+      ApplyDpi(window, HIWORD(wParam), *reinterpret_cast<const RECT*>(lParam));
+      return 0;
     case WM_CLOSE:
       RaiseEvent(window.def->id, self->def->id, event::kWindowCloseRequest);
       DestroyWindow(hwnd);
@@ -232,6 +266,7 @@ LRESULT CALLBACK MainWindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM l
       for (LiveUnit& unit : window.units) {
         if (unit.background != nullptr) DeleteObject(unit.background);
       }
+      if (OwnsFont(window.font)) DeleteObject(window.font);
       SetWindowLongPtrW(hwnd, GWLP_USERDATA, 0);
       RemoveLiveWindow(&window);
       if (loopRunning && LiveWindowCount() == 0) PostQuitMessage(0);
@@ -243,7 +278,7 @@ LRESULT CALLBACK MainWindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM l
   return DefWindowProcW(hwnd, message, wParam, lParam);
 }
 
-void PaintLabel(HWND hwnd, const LabelProperties& label) {
+void PaintLabel(HWND hwnd, const LiveUnit& unit, const LabelProperties& label) {
   PAINTSTRUCT paint{};
   HDC dc = BeginPaint(hwnd, &paint);
   if (!IsRectEmpty(&paint.rcPaint)) {
@@ -252,7 +287,7 @@ void PaintLabel(HWND hwnd, const LabelProperties& label) {
     FillWith(dc, client, label.backColor);
     const std::wstring text = Widen(WindowTextUtf8(hwnd));
     if (!text.empty()) {
-      const HGDIOBJ oldFont = SelectObject(dc, GuiFont());
+      const HGDIOBJ oldFont = SelectObject(dc, FontOf(unit));
       SetBkMode(dc, TRANSPARENT);
       SetTextColor(dc, ColourOf(label.textColor));
       UINT format = DT_NOCLIP;
@@ -282,7 +317,7 @@ LRESULT CALLBACK LabelProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam
     case WM_ERASEBKGND:
       return 1;
     case WM_PAINT:
-      PaintLabel(hwnd, *PropertiesOf<LabelProperties>(*self->def));
+      PaintLabel(hwnd, *self, *PropertiesOf<LabelProperties>(*self->def));
       return 0;
     case WM_SETTEXT: {
       const LRESULT result = DefWindowProcW(hwnd, message, wParam, lParam);
@@ -330,6 +365,17 @@ bool RegisterClasses() {
 
 // ---- building ----------------------------------------------------------------
 
+// The executable's icon group in the large and small sizes of the DPI.
+void SetIcons(HWND hwnd, UINT dpi) {
+  const HINSTANCE instance = GetModuleHandleW(nullptr);
+  for (const auto& [metric, kind] : {std::pair{SM_CXICON, ICON_BIG}, std::pair{SM_CXSMICON, ICON_SMALL}}) {
+    const int size = MetricForDpi(metric, dpi);
+    if (HANDLE icon = LoadImageW(instance, L"DEFAULT_ICON", IMAGE_ICON, size, size, LR_SHARED)) {
+      SendMessageW(hwnd, WM_SETICON, kind, reinterpret_cast<LPARAM>(icon));
+    }
+  }
+}
+
 DWORD FlagStyle(const CommonProperties& common) {
   return (common.disabled ? WS_DISABLED : 0u) | (common.tabStop ? WS_TABSTOP : 0u);
 }
@@ -348,53 +394,67 @@ HWND CreateTopLevel(LiveUnit& unit, const WindowProperties& props) {
   if (props.maxButton) style |= WS_MAXIMIZEBOX;
   const DWORD exStyle = props.alwaysOnTop ? WS_EX_TOPMOST : 0u;
 
-  int x = common.left;
-  int y = common.top;
+  // Centred on the primary screen, whose DPI is the system's.
+  UINT dpi = SystemDpi();
+  int width = Scale(common.width, dpi);
+  int height = Scale(common.height, dpi);
+  int x = Scale(common.left, dpi);
+  int y = Scale(common.top, dpi);
   if (props.startPosition == 1) {
-    x = (GetSystemMetrics(SM_CXSCREEN) - common.width) / 2;
-    y = (GetSystemMetrics(SM_CYSCREEN) - common.height) / 2;
+    x = (GetSystemMetrics(SM_CXSCREEN) - width) / 2;
+    y = (GetSystemMetrics(SM_CYSCREEN) - height) / 2;
   }
   const std::wstring caption = Widen(props.caption);
-  HWND hwnd = CreateWindowExW(exStyle, kWindowClass, caption.c_str(), style, x, y, common.width, common.height,
-                              nullptr, nullptr, GetModuleHandleW(nullptr), &unit);
+  HWND hwnd = CreateWindowExW(exStyle, kWindowClass, caption.c_str(), style, x, y, width, height, nullptr, nullptr,
+                              GetModuleHandleW(nullptr), &unit);
   if (hwnd == nullptr) return nullptr;
 
+  dpi = WindowDpi(hwnd);
+  width = Scale(common.width, dpi);
+  height = Scale(common.height, dpi);
   RECT outer{};
   GetWindowRect(hwnd, &outer);
-  if (outer.left != x || outer.top != y || outer.right - outer.left != common.width ||
-      outer.bottom - outer.top != common.height) {
-    SetWindowPos(hwnd, nullptr, x, y, common.width, common.height, SWP_NOZORDER | SWP_NOACTIVATE);
+  if (outer.left != x || outer.top != y || outer.right - outer.left != width || outer.bottom - outer.top != height) {
+    SetWindowPos(hwnd, nullptr, x, y, width, height, SWP_NOZORDER | SWP_NOACTIVATE);
   }
-  const HINSTANCE instance = GetModuleHandleW(nullptr);
-  for (const auto& [size, kind] : {std::pair{32, ICON_BIG}, std::pair{16, ICON_SMALL}}) {
-    if (HANDLE icon = LoadImageW(instance, L"DEFAULT_ICON", IMAGE_ICON, size, size, LR_SHARED)) {
-      SendMessageW(hwnd, WM_SETICON, kind, reinterpret_cast<LPARAM>(icon));
-    }
-  }
-  SendMessageW(hwnd, WM_SETFONT, reinterpret_cast<WPARAM>(GuiFont()), FALSE);
+  unit.window->dpi = dpi;
+  unit.window->font = GuiFontForDpi(dpi);
+  SetIcons(hwnd, dpi);
+  SendMessageW(hwnd, WM_SETFONT, reinterpret_cast<WPARAM>(unit.window->font), FALSE);
   return hwnd;
 }
 
 HWND CreateChild(LiveUnit& unit, const wchar_t* className, const std::wstring& text, DWORD style) {
   const CommonProperties& common = unit.def->common;
   HWND parent = unit.window->hwnd;
+  const UINT dpi = unit.window->dpi;
   HWND hwnd = CreateWindowExW(0, className, text.c_str(), WS_CHILD | WS_CLIPSIBLINGS | FlagStyle(common) | style,
-                              common.left, common.top, common.width, common.height, parent, nullptr,
-                              GetModuleHandleW(nullptr), &unit);
+                              Scale(common.left, dpi), Scale(common.top, dpi), Scale(common.width, dpi),
+                              Scale(common.height, dpi), parent, nullptr, GetModuleHandleW(nullptr), &unit);
   unit.hwnd = hwnd;
   return hwnd;
 }
 
 // The height of one line of double-byte text in the box's font, plus the
 // sunken edge above and below.
-int SingleLineHeight(HWND edit) {
-  HDC dc = GetDC(edit);
-  const HGDIOBJ old = SelectObject(dc, GuiFont());
+int SingleLineHeight(const LiveUnit& unit) {
+  HDC dc = GetDC(unit.hwnd);
+  const HGDIOBJ old = SelectObject(dc, FontOf(unit));
   SIZE extent{};
   GetTextExtentPoint32W(dc, L"\x56fd", 1, &extent);
   SelectObject(dc, old);
-  ReleaseDC(edit, dc);
-  return extent.cy + 2 * GetSystemMetrics(SM_CYEDGE);
+  ReleaseDC(unit.hwnd, dc);
+  return extent.cy + 2 * MetricForDpi(SM_CYEDGE, unit.window->dpi);
+}
+
+// A single-line edit box is at least one line of text high.
+void EnsureLineHeight(const LiveUnit& unit) {
+  RECT rect{};
+  GetWindowRect(unit.hwnd, &rect);
+  const int height = SingleLineHeight(unit);
+  if (rect.bottom - rect.top < height) {
+    SetWindowPos(unit.hwnd, nullptr, 0, 0, rect.right - rect.left, height, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+  }
 }
 
 HWND CreateEditBox(LiveUnit& unit, const EditBoxProperties& props) {
@@ -404,15 +464,8 @@ HWND CreateEditBox(LiveUnit& unit, const EditBoxProperties& props) {
   if (props.multiLine) style |= ES_MULTILINE | ES_WANTRETURN | ES_AUTOVSCROLL;
   HWND edit = CreateChild(unit, L"EDIT", Widen(props.text), style);
   if (edit == nullptr) return nullptr;
-  SendMessageW(edit, WM_SETFONT, reinterpret_cast<WPARAM>(GuiFont()), FALSE);
-  if (!props.multiLine) {
-    RECT rect{};
-    GetWindowRect(edit, &rect);
-    const int height = SingleLineHeight(edit);
-    if (rect.bottom - rect.top < height) {
-      SetWindowPos(edit, nullptr, 0, 0, rect.right - rect.left, height, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
-    }
-  }
+  SendMessageW(edit, WM_SETFONT, reinterpret_cast<WPARAM>(FontOf(unit)), FALSE);
+  if (!props.multiLine) EnsureLineHeight(unit);
   SendMessageW(edit, EM_LIMITTEXT, static_cast<WPARAM>(props.maxLength), 0);
   SendMessageW(edit, EM_SETSEL, static_cast<WPARAM>(props.selStart),
                static_cast<LPARAM>(props.selStart + props.selLength));
@@ -436,7 +489,7 @@ HWND CreateUnit(LiveUnit& unit) {
   if (const auto* button = PropertiesOf<ButtonProperties>(*unit.def)) {
     const DWORD kind = button->buttonType == 1 ? BS_DEFPUSHBUTTON : BS_PUSHBUTTON;
     HWND hwnd = CreateChild(unit, L"BUTTON", Widen(button->caption), kind | BS_CENTER | BS_VCENTER | BS_MULTILINE);
-    if (hwnd != nullptr) SendMessageW(hwnd, WM_SETFONT, reinterpret_cast<WPARAM>(GuiFont()), FALSE);
+    if (hwnd != nullptr) SendMessageW(hwnd, WM_SETFONT, reinterpret_cast<WPARAM>(FontOf(unit)), FALSE);
     return hwnd;
   }
   if (const auto* dialog = PropertiesOf<CommonDlgProperties>(*unit.def)) {
