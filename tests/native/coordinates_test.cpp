@@ -22,6 +22,9 @@ TEST(Coordinates, WrapAroundOn32Bits) {
       {400, -30, 370, 430},
       {0, 50, 50, -50},
       {-1280, 50, -1230, -1330},  // a monitor left of the primary one
+      {-10, 50, 40, -60},         // across the edge between a left monitor and the primary
+      {20, 50, 70, -30},          // from the primary up into a monitor above it
+      {-1024, -50, -1074, -974},  // within a monitor above the primary
       {100, kMax, -2147483549, -2147483547},
       {100, kMin, -2147483548, -2147483548},
       {kMax, 1, kMin, kMax - 1},
