@@ -81,6 +81,12 @@ wine_env_up() {
   fi
 
   _wine_env_prefix_ready || _wine_env_make_prefix
+  # Wine draws its caption buttons with Marlett; Debian ships the font where
+  # this Wine does not look for it.
+  local marlett=/usr/share/wine/fonts/marlett.ttf fonts="$WINEPREFIX/drive_c/windows/Fonts"
+  if [ -f "$marlett" ] && [ -d "$fonts" ] && [ ! -f "$fonts/marlett.ttf" ]; then
+    cp "$marlett" "$fonts/"
+  fi
   # A persistent server for this prefix alone, so each Windows process
   # starts quickly; only when none runs for it yet.
   if [ -z "$(_wine_env_server_pid)" ]; then
