@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "app/main_window.h"
@@ -103,14 +104,17 @@ TEST(MainWindow, UnitsClassesStylesAndRectangles) {
   EXPECT_EQ(SendMessageW(Unit(编辑框1), WM_GETFONT, 0, 0), reinterpret_cast<LRESULT>(GetStockObject(DEFAULT_GUI_FONT)));
 }
 
+std::pair<DWORD, DWORD> Selection(HWND edit) {
+  DWORD start = 99, end = 99;
+  SendMessageW(edit, EM_GETSEL, reinterpret_cast<WPARAM>(&start), reinterpret_cast<LPARAM>(&end));
+  return {start, end};
+}
+
 TEST(MainWindow, SpeedBoxStartsWithFocusAndCaretBefore50) {
   LoadTarnwick();
   EXPECT_EQ(ReadText(编辑框1, toolkit::prop::kEditText), "50");
   EXPECT_EQ(GetFocus(), Unit(编辑框1));
-  DWORD start = 99, end = 99;
-  SendMessageW(Unit(编辑框1), EM_GETSEL, reinterpret_cast<WPARAM>(&start), reinterpret_cast<LPARAM>(&end));
-  EXPECT_EQ(start, 0u);
-  EXPECT_EQ(end, 0u);
+  EXPECT_EQ(Selection(Unit(编辑框1)), std::make_pair(DWORD{0}, DWORD{0}));
 }
 
 TEST(MainWindow, TextIsReadLiveAsACallerOwnedCopyOrNull) {
@@ -153,11 +157,8 @@ TEST(MainWindow, LosingTheFocusTidiesTheSpeedText) {
   SetWindowTextW(edit, L"00123");
   SendMessageW(edit, EM_SETSEL, 2, 4);
   SetFocus(Unit(按钮1));
-  DWORD start = 0, end = 0;
-  SendMessageW(edit, EM_GETSEL, reinterpret_cast<WPARAM>(&start), reinterpret_cast<LPARAM>(&end));
   EXPECT_EQ(ReadText(编辑框1, toolkit::prop::kEditText), "123");
-  EXPECT_EQ(start, 2u);
-  EXPECT_EQ(end, 2u);
+  EXPECT_EQ(Selection(edit), std::make_pair(DWORD{2}, DWORD{2}));
 }
 
 TEST(MainWindow, TypingLetsOnlyDigitsAndMinusThrough) {
