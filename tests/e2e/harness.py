@@ -111,14 +111,23 @@ class Tarnwick:
                       run("xdotool", "getwindowgeometry", "--shell", self.window).split())
         return int(values["X"]), int(values["Y"]), int(values["WIDTH"]), int(values["HEIGHT"])
 
-    def screenshot(self, name, settled=lambda path: True):
-        """Takes a screenshot of the window once it has painted (its frame's
-        top-left pixel is no longer black) and settled(path) holds."""
+    def screenshot(self, name):
+        """Takes a screenshot of the window once the program has painted it:
+        it waits for input with nothing left to do, and the capture no longer
+        changes (the X server may show the last paint a moment later)."""
         path = os.path.join(ARTEFACTS, name)
+        try:
+            probe("idle")
+        except RuntimeError:
+            pass
+        previous = [None]
 
         def take():
             run("import", "-window", self.window, path)
-            return pixel(path, 1, 1) != (0, 0, 0) and settled(path)
+            pixels = subprocess.run(["convert", path, "rgb:-"], capture_output=True).stdout
+            stable = pixels == previous[0] and pixel(path, 1, 1) != (0, 0, 0)
+            previous[0] = pixels
+            return stable
 
         wait_for(take, timeout=10, interval=0.2)
         return path

@@ -11,6 +11,8 @@
 //   ui_probe dialog-skin    "skinned N plain M": the dialog's buttons, edit
 //                           and combo boxes with and without the skin
 //   ui_probe message        the text of the open message box
+//   ui_probe idle           waits until the main window's process waits for
+//                           input with nothing left to do (painting done)
 //   ui_probe hold FILE      holds FILE open without sharing until killed
 //   ui_probe keylog FILE    shows a window "TarnwickKeyLog" and appends each
 //                           key-down it gets to FILE ("vk shift"); Escape
@@ -193,6 +195,15 @@ int main() {
     if (box == nullptr) return 3;
     PrintUtf8(TextOf(GetDlgItem(box, kMessageText)));
     return 0;
+  }
+  if (command == "idle") {
+    DWORD process = 0;
+    GetWindowThreadProcessId(MainWindow(), &process);
+    HANDLE handle = OpenProcess(SYNCHRONIZE | PROCESS_QUERY_INFORMATION, FALSE, process);
+    if (handle == nullptr) return 3;
+    const DWORD waited = WaitForInputIdle(handle, 20000);
+    CloseHandle(handle);
+    return waited == 0 ? 0 : 4;
   }
   if (command == "button") {
     HWND button = FindWindowExW(MainWindow(), nullptr, L"Button", nullptr);
