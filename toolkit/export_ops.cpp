@@ -4,7 +4,6 @@
 #include <shellapi.h>
 
 #include <algorithm>
-
 #include <vector>
 
 #include "toolkit/runtime.h"
