@@ -7,6 +7,8 @@
 //                                    "TarnwickTestHeld" is set once held
 //   --hold-file=PATH                 the same for a file opened without
 //                                    sharing
+//   --load-window=ID                 start the toolkit and load window ID,
+//                                    as the program's start does
 #include <windows.h>
 
 #include <gtest/gtest.h>
@@ -74,6 +76,13 @@ int main(int argc, char** argv) {
     if (arg.rfind("--report-working-directory=", 0) == 0) return ReportWorkingDirectory(arg.substr(27));
     if (arg.rfind("--hold-key=", 0) == 0) return HoldKey(static_cast<UINT>(std::atoi(arg.c_str() + 11)));
     if (arg.rfind("--hold-file=", 0) == 0) return HoldFile(arg.substr(12));
+    if (arg.rfind("--load-window=", 0) == 0) {
+      toolkit::InstallProgram(TarnwickProgram());
+      toolkit::InitToolkit();
+      toolkit::LoadWindow(static_cast<toolkit::WindowId>(std::strtoul(arg.c_str() + 14, nullptr, 0)));
+      toolkit::RunMessageLoop();
+      return toolkit::ExitCodeOfLoop();
+    }
   }
   testing::InitGoogleTest(&argc, argv);
   return RUN_ALL_TESTS();

@@ -279,6 +279,50 @@ TEST(Shutdown, ClosingTheLastWindowEndsTheLoopWithCodeZero) {
   EXPECT_EQ(Unit(kWindowUnit), nullptr);
 }
 
+// A window the toolkit cannot build: one message box says what failed, and
+// once it is dismissed the process ends with the fatal exit code.
+struct FoundBox {
+  DWORD process;
+  HWND box;
+};
+
+BOOL CALLBACK FindMessageBox(HWND hwnd, LPARAM param) {
+  auto* found = reinterpret_cast<FoundBox*>(param);
+  DWORD pid = 0;
+  GetWindowThreadProcessId(hwnd, &pid);
+  if (pid == found->process && IsWindowVisible(hwnd) && ClassOf(hwnd) == "#32770") {
+    found->box = hwnd;
+    return FALSE;
+  }
+  return TRUE;
+}
+
+TEST(Failure, AWindowThatCannotBeBuiltIsReportedOnceAndEndsTheProcess) {
+  wchar_t exe[MAX_PATH] = {};
+  GetModuleFileNameW(nullptr, exe, MAX_PATH);
+  std::wstring command = L"\"" + std::wstring(exe) + L"\" --load-window=0x12345678";
+  STARTUPINFOW startup{};
+  startup.cb = sizeof startup;
+  PROCESS_INFORMATION process{};
+  ASSERT_TRUE(CreateProcessW(exe, command.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup, &process));
+  FoundBox found{process.dwProcessId, nullptr};
+  for (int i = 0; i < 200 && found.box == nullptr; ++i) {
+    EnumWindows(FindMessageBox, reinterpret_cast<LPARAM>(&found));
+    if (found.box == nullptr) Sleep(50);
+  }
+  ASSERT_NE(found.box, nullptr);
+  wchar_t text[512] = {};
+  GetDlgItemTextW(found.box, 0xFFFF, text, 512);
+  EXPECT_NE(toolkit::Narrow(text).find("cannot be read"), std::string::npos) << toolkit::Narrow(text);
+  PostMessageW(found.box, WM_COMMAND, IDOK, 0);
+  ASSERT_EQ(WaitForSingleObject(process.hProcess, 30000), WAIT_OBJECT_0);
+  DWORD code = 0;
+  GetExitCodeProcess(process.hProcess, &code);
+  EXPECT_EQ(code, static_cast<DWORD>(toolkit::kFatalExitCode));
+  CloseHandle(process.hThread);
+  CloseHandle(process.hProcess);
+}
+
 // ---- working directory -------------------------------------------------------------
 
 std::wstring ThisExecutable() {
