@@ -71,10 +71,6 @@ bool IsSkinned(HWND control);
 // The exit code of a fatal toolkit failure.
 inline constexpr int kFatalExitCode = 3;
 
-}  // namespace toolkit
-
-namespace toolkit {
-
 // The private message that carries a hotkey identifier (wParam) to a label,
 // which raises its feedback event with wParam and lParam and answers 0.
 inline constexpr UINT WM_UNIT_FEEDBACK = 0x8075;
