@@ -28,8 +28,20 @@ def main(path):
         resources[kind.id] = [str(e.name) if e.name is not None else e.id for e in kind.directory.entries]
     if "DEFAULT_ICON" not in resources.get(pefile.RESOURCE_TYPE["RT_GROUP_ICON"], []):
         failures.append("no icon group DEFAULT_ICON")
-    if 1 not in resources.get(pefile.RESOURCE_TYPE["RT_MANIFEST"], []):
-        failures.append("no manifest")
+    manifest = ""
+    for kind in pe.DIRECTORY_ENTRY_RESOURCE.entries:
+        if kind.id != pefile.RESOURCE_TYPE["RT_MANIFEST"]:
+            continue
+        for entry in kind.directory.entries:
+            for language in entry.directory.entries:
+                data = language.data.struct
+                manifest = pe.get_data(data.OffsetToData, data.Size).decode("utf-8")
+    # Wine answers the questions a manifest settles (theme version, DPI
+    # awareness) the same either way, so the manifest itself is read.
+    for needle in ('name="Microsoft.Windows.Common-Controls" version="6.0.0.0"', 'level="asInvoker"',
+                   ">PerMonitorV2, PerMonitor<", ">true/pm<"):
+        if needle not in manifest:
+            failures.append(f"the manifest lacks {needle}")
     info = {}
     for file_info in getattr(pe, "FileInfo", []):
         for entry in file_info:
