@@ -23,13 +23,14 @@ def main(path):
     if foreign:
         failures.append(f"imports non-system DLLs: {foreign}")
 
+    resource_kinds = getattr(getattr(pe, "DIRECTORY_ENTRY_RESOURCE", None), "entries", [])
     resources = {}
-    for kind in pe.DIRECTORY_ENTRY_RESOURCE.entries:
+    for kind in resource_kinds:
         resources[kind.id] = [str(e.name) if e.name is not None else e.id for e in kind.directory.entries]
     if "DEFAULT_ICON" not in resources.get(pefile.RESOURCE_TYPE["RT_GROUP_ICON"], []):
         failures.append("no icon group DEFAULT_ICON")
     manifest = ""
-    for kind in pe.DIRECTORY_ENTRY_RESOURCE.entries:
+    for kind in resource_kinds:
         if kind.id != pefile.RESOURCE_TYPE["RT_MANIFEST"]:
             continue
         for entry in kind.directory.entries:
