@@ -7,6 +7,7 @@
 #include "nudge/coordinates.h"
 #include "nudge/hotkeys.h"
 #include "toolkit/input.h"
+#include "toolkit/system_function.h"
 #include "toolkit/toolkit.h"
 
 namespace {
@@ -22,18 +23,10 @@ struct User32 {
   SetCursorPosFn setCursorPos = nullptr;
 };
 
-// Looked up by name once; user32 is loaded in every GUI process.
+// Looked up by name once.
 const User32& User32Routines() {
-  static const User32 routines = [] {
-    User32 r;
-    if (HMODULE user32 = GetModuleHandleW(L"user32.dll")) {
-      r.clientToScreen = reinterpret_cast<ClientToScreenFn>(
-          reinterpret_cast<void*>(GetProcAddress(user32, "ClientToScreen")));
-      r.setCursorPos = reinterpret_cast<SetCursorPosFn>(
-          reinterpret_cast<void*>(GetProcAddress(user32, "SetCursorPos")));
-    }
-    return r;
-  }();
+  static const User32 routines{toolkit::SystemFunction<ClientToScreenFn>(L"user32.dll", "ClientToScreen"),
+                               toolkit::SystemFunction<SetCursorPosFn>(L"user32.dll", "SetCursorPos")};
   return routines;
 }
 

@@ -6,7 +6,7 @@ import sys
 
 sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "tests", "e2e"))
 
-from harness import ARTEFACTS, Tarnwick, move_pointer, pointer, probe, run, wait_for  # noqa: E402
+from harness import ARTEFACTS, Tarnwick, move_pointer, pointer, probe, run, wait_for, windows_path  # noqa: E402
 
 
 def probe_or_none(*args):
@@ -36,17 +36,12 @@ def main():
     package = os.path.join(ARTEFACTS, "demo-package.zip")
     if os.path.exists(package):
         os.remove(package)
-    left, top, right, bottom = (int(v) for v in probe("button").split())
-    run("xdotool", "mousemove", str((left + right) // 2), str((top + bottom) // 2))
-    wait_for(lambda: pointer() == ((left + right) // 2, (top + bottom) // 2), timeout=5)
-    run("xdotool", "click", "1")
+    app.click_export_button()
     print("Clicked the export button.")
     if wait_for(lambda: probe_or_none("dialog-name") is not None, timeout=20):
         print(f"  The save dialog offers \"{probe('dialog-name')}\".")
-        probe("dialog-name-set", "Z:" + package.replace("/", "\\"))
-        dialog = [w for w in run("xdotool", "search", "--all", "--onlyvisible", "--pid", str(app.process.pid),
-                                 "--name", ".*").split() if w != app.window]
-        run("xdotool", "windowfocus", "--sync", dialog[0])
+        probe("dialog-name-set", windows_path(package))
+        run("xdotool", "windowfocus", "--sync", app.other_windows()[0])
         run("xdotool", "key", "Return")
         if wait_for(lambda: os.path.exists(package), timeout=20):
             print(f"  Saved the source package: {package}, {os.path.getsize(package):,} bytes.")

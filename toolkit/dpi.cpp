@@ -1,11 +1,13 @@
 #include "toolkit/dpi.h"
 
+#include "toolkit/system_function.h"
+
 namespace toolkit::detail {
 namespace {
 
 template <typename Function>
 Function User32(const char* name) {
-  return reinterpret_cast<Function>(reinterpret_cast<void*>(GetProcAddress(GetModuleHandleW(L"user32.dll"), name)));
+  return SystemFunction<Function>(L"user32.dll", name);
 }
 
 HFONT StockGuiFont() { return static_cast<HFONT>(GetStockObject(DEFAULT_GUI_FONT)); }

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "toolkit/runtime.h"
+#include "toolkit/system_function.h"
 #include "toolkit/text.h"
 #include "toolkit/toolkit.h"
 
@@ -14,19 +15,6 @@ namespace toolkit {
 using namespace detail;
 
 namespace {
-
-// A system library loaded on first use and kept for the process.
-FARPROC LateBound(const wchar_t* library, const char* name) {
-  HMODULE module = GetModuleHandleW(library);
-  if (module == nullptr) module = LoadLibraryExW(library, nullptr, LOAD_LIBRARY_SEARCH_SYSTEM32);
-  if (module == nullptr) module = LoadLibraryW(library);
-  return module ? GetProcAddress(module, name) : nullptr;
-}
-
-template <typename Function>
-Function Bind(const wchar_t* library, const char* name) {
-  return reinterpret_cast<Function>(reinterpret_cast<void*>(LateBound(library, name)));
-}
 
 constexpr std::size_t kFileNameCapacity = 260;
 
@@ -45,7 +33,7 @@ std::wstring FilterList(const std::string& filter) {
 
 void OpenWebAddress(const char* address) {
   using ShellExecuteFn = HINSTANCE(WINAPI*)(HWND, LPCWSTR, LPCWSTR, LPCWSTR, LPCWSTR, INT);
-  static const auto shellExecute = Bind<ShellExecuteFn>(L"shell32.dll", "ShellExecuteW");
+  static const auto shellExecute = SystemFunction<ShellExecuteFn>(L"shell32.dll", "ShellExecuteW");
   HWND owner = FindWindowExW(nullptr, nullptr, nullptr, L"Microsoft Internet Explorer");
   if (shellExecute == nullptr || address == nullptr) return;
   const std::wstring target = Widen(address);
@@ -70,8 +58,8 @@ bool ShowCommonDialog(WindowId window, UnitId dialog) {
   const auto* settings = unit ? PropertiesOf<CommonDlgProperties>(*unit->def) : nullptr;
   if (settings == nullptr || (settings->dialogType != 0 && settings->dialogType != 1)) return false;
   using DialogFn = BOOL(WINAPI*)(OPENFILENAMEW*);
-  static const auto openDialog = Bind<DialogFn>(L"comdlg32.dll", "GetOpenFileNameW");
-  static const auto saveDialog = Bind<DialogFn>(L"comdlg32.dll", "GetSaveFileNameW");
+  static const auto openDialog = SystemFunction<DialogFn>(L"comdlg32.dll", "GetOpenFileNameW");
+  static const auto saveDialog = SystemFunction<DialogFn>(L"comdlg32.dll", "GetSaveFileNameW");
   const DialogFn show = settings->dialogType == 0 ? openDialog : saveDialog;
   if (show == nullptr) return false;
 

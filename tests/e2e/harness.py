@@ -40,6 +40,11 @@ def probe(*args):
     return output.strip("\r\n")
 
 
+def windows_path(path):
+    """The Windows path of a Linux path: drive Z: is the root folder."""
+    return "Z:" + path.replace("/", "\\")
+
+
 def pointer():
     values = dict(line.split("=", 1) for line in run("xdotool", "getmouselocation", "--shell").split())
     return int(values["X"]), int(values["Y"])
@@ -105,6 +110,23 @@ class Tarnwick:
         self.key("End", *(["BackSpace"] * 24))
         if text:
             self.type(text)
+
+    def click_export_button(self):
+        """Clicks the export button with the X pointer."""
+        left, top, right, bottom = (int(v) for v in probe("button").split())
+        centre = ((left + right) // 2, (top + bottom) // 2)
+        # No --sync: over a Wine window xdotool waits for a motion event
+        # that can take 15 s to come.
+        run("xdotool", "mousemove", str(centre[0]), str(centre[1]))
+        wait_for(lambda: pointer() == centre, timeout=5)
+        run("xdotool", "click", "1")
+
+    def other_windows(self):
+        """Visible windows of the process other than the main one (dialogs,
+        prompts, message boxes)."""
+        out = subprocess.run(["xdotool", "search", "--all", "--onlyvisible", "--pid", str(self.process.pid),
+                              "--name", ".*"], capture_output=True, text=True).stdout.split()
+        return [w for w in out if w != self.window]
 
     def geometry(self):
         values = dict(line.split("=", 1) for line in

@@ -6,15 +6,11 @@ import subprocess
 import time
 import unittest
 
-from harness import (ARTEFACTS, BUILD, PROBE, Tarnwick, move_pointer, pointer, probe, run, wait_for,
-                     wait_for_pointer)
+from harness import (ARTEFACTS, BUILD, PROBE, Tarnwick, move_pointer, probe, run, wait_for, wait_for_pointer,
+                     windows_path)
 
 REFERRAL_URL = "http://forum.example/?fromuid=520131"
 ROOT = os.path.dirname(os.path.dirname(os.path.dirname(os.path.abspath(__file__))))
-
-
-def windows_path(path):
-    return "Z:" + path.replace("/", "\\")
 
 
 def embedded_package():
@@ -39,23 +35,11 @@ class ExportTest(unittest.TestCase):
     # ---- helpers -------------------------------------------------------------
 
     def other_windows(self):
-        """Visible windows of the process other than the main one."""
-        out = subprocess.run(["xdotool", "search", "--all", "--onlyvisible", "--pid", str(self.app.process.pid),
-                              "--name", ".*"], capture_output=True, text=True).stdout.split()
-        return [w for w in out if w != self.app.window]
-
-    def click_button(self):
-        left, top, right, bottom = (int(v) for v in probe("button").split())
-        centre = ((left + right) // 2, (top + bottom) // 2)
-        # No --sync: over a Wine window xdotool waits for a motion event
-        # that can take 15 s to come.
-        run("xdotool", "mousemove", str(centre[0]), str(centre[1]))
-        wait_for(lambda: pointer() == centre, timeout=5)
-        run("xdotool", "click", "1")
+        return self.app.other_windows()
 
     def open_dialog(self, click=True):
         if click:
-            self.click_button()
+            self.app.click_export_button()
         else:
             self.app.key("Tab", "space")
         dialog = wait_for(lambda: self.other_windows() and wait_for(lambda: self.dialog_name() is not None, 0.1),
